@@ -1,0 +1,7 @@
+#include "bank/bank.h"
+
+namespace fm {
+
+void Bank_Action() {}  // not built yet
+
+}  // namespace fm

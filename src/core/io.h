@@ -1,0 +1,34 @@
+// Small helpers for the game's text: print any mix of texts and numbers through the installed
+// console, and ask for a whole number.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/console.h"
+
+namespace fm {
+
+namespace detail {
+inline void put(Console& con, std::string_view text) { con.write(text); }
+inline void put(Console& con, char c) { con.write(std::string_view(&c, 1)); }
+template <std::integral Number>
+  requires(!std::same_as<Number, char> && !std::same_as<Number, bool>)
+void put(Console& con, Number n) {
+  con.write(std::to_string(n));
+}
+}  // namespace detail
+
+// print("You have: ", 3, " Copper\n")
+template <typename... Parts>
+void print(const Parts&... parts) {
+  Console& con = console();
+  (detail::put(con, parts), ...);
+}
+
+// Reads the player's answer: one whole number (0 when what was typed is not one).
+inline std::int32_t ask() { return console().read_number(); }
+
+}  // namespace fm

@@ -1,0 +1,7 @@
+#include "skills/fire.h"
+
+namespace fm {
+
+void Fire_Action() {}  // not built yet
+
+}  // namespace fm

@@ -1,0 +1,7 @@
+#include "world/monsters.h"
+
+namespace fm {
+
+void Monster_1() {}  // not built yet
+
+}  // namespace fm
