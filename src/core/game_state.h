@@ -50,8 +50,8 @@ struct Game_State {
 
   // The player.
   std::array<char, Name_Capacity> Player_Name{};  // zero-terminated, at most 15 characters
-  std::int32_t Health = 10;  // hit points: Health_Level x 10 at start-up
-  std::int32_t money = 0;    // gold from the start-up gamble; never saved
+  std::int32_t Health = 10;                       // hit points: Health_Level x 10 at start-up
+  std::int32_t money = 0;                         // gold from the start-up gamble; never saved
 
   // Experience, level and threshold of each skill, indexed by Skill.
   std::array<Skill_Record, Skill_Count> Skills{};
@@ -79,9 +79,7 @@ struct Game_State {
   std::int32_t woodcutting = 0;    // the woodcutting prompts' answers
 
   Skill_Record& skill(Skill which) { return Skills[static_cast<std::size_t>(which)]; }
-  const Skill_Record& skill(Skill which) const {
-    return Skills[static_cast<std::size_t>(which)];
-  }
+  const Skill_Record& skill(Skill which) const { return Skills[static_cast<std::size_t>(which)]; }
 
   // The character of square (row, column); NUL for every square outside the grid.
   char square(std::int64_t row, std::int64_t column) const {

@@ -12,11 +12,15 @@
 namespace fm {
 
 namespace detail {
-inline void put(Console& con, std::string_view text) { con.write(text); }
-inline void put(Console& con, char c) { con.write(std::string_view(&c, 1)); }
+inline void put(Console& con, std::string_view text) {
+  con.write(text);
+}
+inline void put(Console& con, char c) {
+  con.write(std::string_view(&c, 1));
+}
 template <std::integral Number>
-  requires(!std::same_as<Number, char> && !std::same_as<Number, bool>)
-void put(Console& con, Number n) {
+requires(!std::same_as<Number, char> && !std::same_as<Number, bool>) void put(Console& con,
+                                                                              Number n) {
   con.write(std::to_string(n));
 }
 }  // namespace detail
@@ -29,6 +33,8 @@ void print(const Parts&... parts) {
 }
 
 // Reads the player's answer: one whole number (0 when what was typed is not one).
-inline std::int32_t ask() { return console().read_number(); }
+inline std::int32_t ask() {
+  return console().read_number();
+}
 
 }  // namespace fm

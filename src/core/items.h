@@ -81,10 +81,11 @@ enum Item : std::uint8_t {
 enum class Category : std::uint8_t { None, Ore, Fish, Cooked_Fish, Logs };
 
 struct Item_Info {
-  std::string_view name;     // the counter's name, such as "Copper_Ore"
-  Category category;         // which menus list it
-  std::int32_t number;       // its number within the category, from 1 (0 for Rune_Essence)
-  std::string_view display;  // what the inventory panel prints after the count, leading blank included
+  std::string_view name;  // the counter's name, such as "Copper_Ore"
+  Category category;      // which menus list it
+  std::int32_t number;    // its number within the category, from 1 (0 for Rune_Essence)
+  std::string_view
+      display;  // what the inventory panel prints after the count, leading blank included
 };
 
 inline constexpr std::array<Item_Info, Item_Count> Items = {{
