@@ -106,7 +106,7 @@ const Transfer_Case Transfer_Cases[] = {
     {"withdraw_negative", 2, 1, 1, Copper_Ore, 0, {2, 5, 2795, 26}, -5, {2, 5, 2795, 26}},
     {"withdraw_most_negative", 2, 1, 1, Copper_Ore, 0, {2, 5, 2795, 26}, Min, {2, 5, 2795, 26}},
     // Carried + amount would wrap to a negative number in 32 bits.
-    {"withdraw_huge", 2, 1, 1, Copper_Ore, 1, {0, 5, 2795, 27}, Max, {0, 5, 2795, 27}},
+    {"withdraw_huge", 2, 1, 1, Copper_Ore, 1, {0, Max, 0, 27}, Max, {0, Max, 0, 27}},
     {"withdraw_would_overflow_free_space",
      2,
      1,
