@@ -26,20 +26,30 @@ std::string Scripted_Console::since_last_clear() const {
   return at == std::string::npos ? output_ : output_.substr(at + Clear_Mark.size());
 }
 
-void Scripted_Console::clear_screen() { output_.append(Clear_Mark); }
+void Scripted_Console::clear_screen() {
+  output_.append(Clear_Mark);
+}
 
-void Scripted_Console::write(std::string_view text) { output_.append(text); }
+void Scripted_Console::write(std::string_view text) {
+  output_.append(text);
+}
 
-std::int32_t Scripted_Console::read_number() { return read_number_from(*this); }
+std::int32_t Scripted_Console::read_number() {
+  return read_number_from(*this);
+}
 
-std::string Scripted_Console::read_word() { return read_word_from(*this); }
+std::string Scripted_Console::read_word() {
+  return read_word_from(*this);
+}
 
 void Scripted_Console::wait_for_key() {
   if (next_wait_ >= key_waits_.size()) throw End_Of_Input();
   pressed_ = key_waits_[next_wait_++];
 }
 
-bool Scripted_Console::was_pressed(Key key) { return pressed_.contains(key); }
+bool Scripted_Console::was_pressed(Key key) {
+  return pressed_.contains(key);
+}
 
 void Scripted_Console::sleep_until(std::int64_t target) {
   if (target > clock_) {
