@@ -1,7 +1,8 @@
 #include "save/save_file.h"
 
+#include <array>
 #include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "core/io.h"
 #include "save/replace_file.h"
@@ -19,11 +20,28 @@ void Save() {
   save_game(".", ops);
 }
 
+namespace {
+
+// The whole content of `name`, or nothing when it is missing or cannot be read. Reads through the
+// stream rather than its buffer: the stream turns a read error (such as "Save.txt" being a
+// folder) into a state flag, where the buffer would throw it at the player.
+std::optional<std::string> read_whole_file(const std::string& name) {
+  std::ifstream file{name, std::ios::binary};
+  if (!file) return std::nullopt;
+  std::string text;
+  std::array<char, 4096> block;
+  while (file.read(block.data(), block.size()) || file.gcount() > 0) {
+    text.append(block.data(), static_cast<std::size_t>(file.gcount()));
+  }
+  if (file.bad()) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
 void Load() {
-  std::ifstream file{std::string(Save_File_Name), std::ios::binary};
-  if (!file) return;  // no save yet: the game starts as it is
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  load_text(text, Game);
+  // No save (or none that can be read): the game starts as it is.
+  if (const auto text = read_whole_file(std::string(Save_File_Name))) load_text(*text, Game);
 }
 
 }  // namespace fm
