@@ -13,6 +13,8 @@ Console& console() {
   return *installed_console;
 }
 
-void install_console(Console* installed) { installed_console = installed; }
+void install_console(Console* installed) {
+  installed_console = installed;
+}
 
 }  // namespace fm

@@ -11,7 +11,9 @@ namespace {
 bool is_space(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
-bool is_digit(int c) { return c >= '0' && c <= '9'; }
+bool is_digit(int c) {
+  return c >= '0' && c <= '9';
+}
 
 void skip_space(Byte_Source& source) {
   while (is_space(source.peek())) source.get();
