@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/game_test.h"
+#include "support/game_texts.h"
 #include "support/temp_folder.h"
 #include "world/areas.h"
 
@@ -178,9 +179,7 @@ TEST_P(Esc_Prompt_Test, AnswersDecideSavingAndQuitting) {
   }
   EXPECT_EQ(Game.Game_Running, c.running);
   EXPECT_EQ(std::filesystem::exists("Save.txt"), c.saved);
-  const std::string prompt =
-      "<cls>Would you like to save the game? 1 Yes, save, 2 No, don't save and quit, 3 Don't "
-      "save and keep playing\n";
+  const std::string prompt = "<cls>" + std::string(testing::Save_Question);
   EXPECT_NE(con.output().find(prompt), std::string::npos);
   EXPECT_EQ(con.output().find("continue playing") != std::string::npos, c.saved);
 }

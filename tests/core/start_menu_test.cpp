@@ -6,22 +6,13 @@
 
 #include "platform/random.h"
 #include "support/game_test.h"
+#include "support/game_texts.h"
 #include "support/temp_folder.h"
 
 namespace fm {
 namespace {
 
-constexpr std::string_view Menu_Text =
-    " __________________\n"
-    "|----Menu----------|\n"
-    "|------------------|\n"
-    "|-1.-Start-Game----|\n"
-    "|-2.-Load-Game-----|\n"
-    "|-3.-Options-------|\n"
-    "|-4.-Credits-------|\n"
-    "|-5.-Quit-Game-----|\n"
-    "|------------------|\n"
-    " Make your choice: ";
+using testing::Menu_Text;
 
 // The first clock second from `from` on whose gamble turn wins (true) or loses (false).
 std::int64_t Second_That(bool wins, std::int64_t from) {

@@ -7,25 +7,14 @@
 #include <string>
 
 #include "game_process.h"
+#include "support/game_texts.h"
 
 namespace fm::e2e {
 namespace {
 
-const std::string Menu =
-    " __________________\n"
-    "|----Menu----------|\n"
-    "|------------------|\n"
-    "|-1.-Start-Game----|\n"
-    "|-2.-Load-Game-----|\n"
-    "|-3.-Options-------|\n"
-    "|-4.-Credits-------|\n"
-    "|-5.-Quit-Game-----|\n"
-    "|------------------|\n"
-    " Make your choice: ";
+const std::string Menu(testing::Menu_Text);
 const std::string Clear = "\x1b[H\x1b[2J";
-const std::string Save_Question =
-    "Would you like to save the game? 1 Yes, save, 2 No, don't save and quit, 3 Don't save and "
-    "keep playing\n";
+const std::string Save_Question(testing::Save_Question);
 // A new character named Bob who declines the gamble, then the first frame's key wait.
 const std::string New_Game = "1\nBob\n2\n";
 
