@@ -16,33 +16,48 @@ constexpr bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Hands out the white-space-separated words of a text one by one.
-class Word_Reader {
+// Reads the values of a save text one after the other, the way a text stream reads them: each
+// read first skips white space, and a number ends at the first byte that cannot continue it.
+class Value_Reader {
  public:
-  explicit Word_Reader(std::string_view text) : text_(text) {}
+  explicit Value_Reader(std::string_view text) : text_(text) {}
 
   // The next word, or an empty view at the end of the text.
-  std::string_view next() {
-    while (pos_ < text_.size() && is_blank(text_[pos_])) ++pos_;
+  std::string_view word() {
+    skip_blanks();
     const std::size_t start = pos_;
     while (pos_ < text_.size() && !is_blank(text_[pos_])) ++pos_;
     return text_.substr(start, pos_ - start);
   }
 
+  // The next whole number: an optional sign, then decimal digits, up to the first byte that is
+  // not a digit (which stays for the next read, so "12abc" reads as 12 and the read after it
+  // fails). Nothing when no digit stands there or the number lies outside the signed 32-bit
+  // range.
+  std::optional<std::int32_t> number() {
+    skip_blanks();
+    std::size_t end = pos_;
+    if (end < text_.size() && (text_[end] == '+' || text_[end] == '-')) ++end;
+    const std::size_t digits = end;
+    while (end < text_.size() && text_[end] >= '0' && text_[end] <= '9') ++end;
+    if (end == digits) return std::nullopt;
+    // from_chars takes a minus sign but not a plus sign.
+    const std::size_t start = text_[pos_] == '+' ? pos_ + 1 : pos_;
+    std::int32_t value = 0;
+    const auto [stop, error] = std::from_chars(text_.data() + start, text_.data() + end, value);
+    if (error != std::errc{} || stop != text_.data() + end) return std::nullopt;
+    pos_ = end;
+    return value;
+  }
+
  private:
+  void skip_blanks() {
+    while (pos_ < text_.size() && is_blank(text_[pos_])) ++pos_;
+  }
+
   std::string_view text_;
   std::size_t pos_ = 0;
 };
-
-// A whole word read as a signed 32-bit number: an optional sign and decimal digits, nothing else.
-std::optional<std::int32_t> whole_number(std::string_view word) {
-  if (word.size() >= 2 && word[0] == '+' && word[1] != '-') word.remove_prefix(1);
-  std::int32_t value = 0;
-  const char* end = word.data() + word.size();
-  const auto [stop, error] = std::from_chars(word.data(), end, value);
-  if (error != std::errc{} || stop != end) return std::nullopt;
-  return value;
-}
 
 // Written in place of an empty name. A name cannot be written as an empty line: the reader skips
 // white space, so it would take the area number for the name and every later value one line
@@ -81,17 +96,19 @@ std::string save_text(const Game_State& state) {
 }
 
 void load_text(std::string_view text, Game_State& state) {
-  Word_Reader words(text);
+  Value_Reader values(text);
   for (const Save_Line& line : Save_Lines) {
-    const std::string_view word = words.next();
-    if (word.empty()) return;  // the text ended early: this and later fields keep their values
     if (line.kind == Save_Line::Kind::Name) {
+      const std::string_view word = values.word();
+      if (word.empty()) return;  // the text ended early: every field keeps its value
       // The whole word is taken, however long, so the next value is still the area number.
       state.Player_Name = Clean_Name(word);
       continue;
     }
-    const std::optional<std::int32_t> value = whole_number(word);
-    if (!value) return;  // not a whole number in range: reading stops here
+    // The text ended early, or no whole number in range stands here: reading stops, and this
+    // field and all later ones keep their values.
+    const std::optional<std::int32_t> value = values.number();
+    if (!value) return;
     number_of(state, line) = *value;
   }
 }
