@@ -58,8 +58,11 @@ constexpr std::optional<Key> arrow_key(int final_byte) {
 
 class Key_Decoder {
  public:
-  // How long a lone ESC waits for the rest of a sequence before it counts as the Esc key.
-  static constexpr std::chrono::milliseconds Esc_Timeout{25};
+  // How long a lone ESC waits for the rest of a sequence before it counts as the Esc key. A
+  // terminal sends a whole sequence in one write, so its bytes come in one read; the wait is only
+  // for a sequence cut by a slow link, and short enough that the player gets the save question
+  // within 25 ms of pressing Esc (the rest of the 25 ms is the reading and drawing).
+  static constexpr std::chrono::milliseconds Esc_Timeout{20};
 
   // Bytes that have just arrived.
   void feed(std::string_view bytes);

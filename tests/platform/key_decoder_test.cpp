@@ -10,6 +10,9 @@ namespace fm {
 namespace {
 
 using std::chrono::milliseconds;
+// The cases are written against the decoder's own timeout, so they follow it if it is tuned.
+constexpr milliseconds Timeout = Key_Decoder::Esc_Timeout;
+constexpr milliseconds Tick{1};
 
 // One step of a case: bytes that arrive together, or time that passes without bytes.
 using Step = std::variant<std::string, milliseconds>;
@@ -49,30 +52,27 @@ const std::vector<Decoder_Case> Cases = {
      {std::string("x1\r\n ")},
      false,
      {Other, Other, Other, Other, Other}},
-    {"lone esc waits for the timeout", {std::string("\x1b"), milliseconds{24}}, false, {}},
-    {"lone esc after the timeout", {std::string("\x1b"), milliseconds{25}}, false, {Esc}},
+    {"lone esc waits for the timeout", {std::string("\x1b"), Timeout - Tick}, false, {}},
+    {"lone esc after the timeout", {std::string("\x1b"), Timeout}, false, {Esc}},
     {"timeout adds up over several waits",
-     {std::string("\x1b"), milliseconds{10}, milliseconds{15}},
+     {std::string("\x1b"), Timeout / 2, Timeout - Timeout / 2},
      false,
      {Esc}},
     {"sequence split after esc",
-     {std::string("\x1b"), milliseconds{10}, std::string("[A")},
+     {std::string("\x1b"), Timeout / 2, std::string("[A")},
      false,
      {Up}},
     {"sequence split in three reads",
-     {std::string("\x1b"), milliseconds{20}, std::string("O"), milliseconds{20}, std::string("D")},
+     {std::string("\x1b"), Timeout - Tick, std::string("O"), Timeout - Tick, std::string("D")},
      false,
      {Left}},
-    {"esc and bracket left alone", {std::string("\x1b["), milliseconds{30}}, false, {Esc, Other}},
+    {"esc and bracket left alone", {std::string("\x1b["), Timeout + Tick}, false, {Esc, Other}},
     {"esc before a letter is esc then the letter", {std::string("\x1bq")}, false, {Esc, Q}},
-    {"two escs", {std::string("\x1b\x1b"), milliseconds{25}}, false, {Esc, Esc}},
+    {"two escs", {std::string("\x1b\x1b"), Timeout}, false, {Esc, Esc}},
     {"arrow with a modifier is the arrow", {std::string("\x1b[1;5A\x1b[1;2C")}, false, {Up, Right}},
     {"unknown csi sequence is one other key", {std::string("\x1b[3~q")}, false, {Other, Q}},
     {"unknown ss3 sequence is one other key", {std::string("\x1bOPw")}, false, {Other, W}},
-    {"unfinished sequence after the timeout",
-     {std::string("\x1b[1;"), milliseconds{25}},
-     false,
-     {Other}},
+    {"unfinished sequence after the timeout", {std::string("\x1b[1;"), Timeout}, false, {Other}},
     {"sequence broken by a control byte", {std::string("\x1b[1\t")}, false, {Other, Tab}},
     {"esc bracket broken by esc", {std::string("\x1b[\x1b[B")}, false, {Esc, Other, Down}},
     // 30 parameter bytes are held; the rest, and the final byte, are keys of their own.
@@ -112,7 +112,7 @@ TEST(Key_Decoder, TellsHowLongHeldBytesStillWait) {
   EXPECT_TRUE(decoder.holding());
   EXPECT_EQ(decoder.time_left(), Key_Decoder::Esc_Timeout);
   decoder.time_passed(milliseconds{10});
-  EXPECT_EQ(decoder.time_left(), milliseconds{15});
+  EXPECT_EQ(decoder.time_left(), Timeout - milliseconds{10});
   // New bytes of the same sequence start its wait afresh.
   decoder.feed("[");
   EXPECT_EQ(decoder.time_left(), Key_Decoder::Esc_Timeout);
