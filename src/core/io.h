@@ -2,6 +2,7 @@
 // console, and ask for a whole number.
 #pragma once
 
+#include <charconv>
 #include <concepts>
 #include <cstdint>
 #include <string>
@@ -21,7 +22,9 @@ inline void put(Console& con, char c) {
 template <std::integral Number>
 requires(!std::same_as<Number, char> && !std::same_as<Number, bool>) void put(Console& con,
                                                                               Number n) {
-  con.write(std::to_string(n));
+  char digits[24];  // room for any 64-bit number and its sign
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  con.write(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 }  // namespace detail
 

@@ -62,13 +62,11 @@ constexpr std::int32_t Last_Monster_Area = 24;
 void Draw_Frame() {
   Console& con = console();
   con.clear_screen();
-  std::string rows;
   for (int row = 0; row < Frame_Map_Rows; ++row) {
     const auto& line = Game.Map[static_cast<std::size_t>(row)];
-    rows.append(line.data(), strnlen(line.data(), line.size()));
-    rows.push_back('\n');
+    con.write(std::string_view(line.data(), strnlen(line.data(), line.size())));
+    con.write("\n");
   }
-  con.write(rows);
   print(Name_Text(Game.Player_Name), "\n\n");
   print("Health: ", Game.Health, "\n\n\n");
   Items_List();
