@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fm::bench {
@@ -55,6 +56,24 @@ Child_Usage run_with_input_file(const std::vector<std::string>& argv, const std:
     exec_in(argv, folder);
   }
   return wait_for(pid);
+}
+
+std::string output_of(const std::vector<std::string>& argv, const std::string& input_file,
+                      const std::string& folder) {
+  const std::string output_file = folder + "/output.txt";
+  const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    const int in = ::open(input_file.c_str(), O_RDONLY);
+    const int out = ::open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0) _exit(126);
+    ::dup2(in, 0);
+    ::dup2(out, 1);
+    exec_in(argv, folder);
+  }
+  wait_for(pid);
+  std::ifstream file(output_file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 Live_Child::Live_Child(const std::vector<std::string>& argv, const std::string& folder, Link link) {

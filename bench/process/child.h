@@ -26,6 +26,10 @@ struct Child_Usage {
 Child_Usage run_with_input_file(const std::vector<std::string>& argv, const std::string& input_file,
                                 const std::string& folder);
 
+// As run_with_input_file, but returns what the child printed.
+std::string output_of(const std::vector<std::string>& argv, const std::string& input_file,
+                      const std::string& folder);
+
 // A child whose input and output are pipes (or one pseudo-terminal) held by this process.
 class Live_Child {
  public:

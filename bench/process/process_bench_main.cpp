@@ -88,6 +88,26 @@ void walk(const Program& program, const Bench_Folder& folder, int runs, Figures&
   figures.peak_resident_mib = median(memory);
 }
 
+// The screen as a player would read it: the text between clears, whichever way a clear was
+// written (`clear` also erases the scrollback, with ESC [ 3 J).
+std::string screens(std::string output) {
+  for (std::size_t at = output.find("\x1b[3J"); at != std::string::npos;
+       at = output.find("\x1b[3J", at)) {
+    output.erase(at, 4);
+  }
+  return output;
+}
+
+// The comparison is fair only if both programs draw the same frames: checked on a short walk.
+void check_same_frames(const std::string& game, const std::string& baseline) {
+  Bench_Folder folder;
+  const std::string script = folder.write("short.keys", walking_script(2500));
+  if (screens(output_of({game}, script, folder.path())) !=
+      screens(output_of({baseline}, script, folder.path()))) {
+    throw std::runtime_error("the baseline does not draw the same frames as the game");
+  }
+}
+
 // Counts the write calls of the walking run with strace, children included.
 void count_writes(const Program& program, const Bench_Folder& folder, Figures& figures) {
   const std::string script = folder.path() + "/" + program.name + ".keys";
@@ -228,6 +248,7 @@ int main(int argc, char** argv) {
     // The children run in folders of their own, so the programs are named by absolute paths.
     const std::string game = std::filesystem::absolute(argv[1]).string();
     const std::string baseline = std::filesystem::absolute(argv[2]).string();
+    check_same_frames(game, baseline);
     const Figures ours = measure({"farrowmede", game, keys, runs});
     const Figures theirs = measure({"literal", baseline, baseline_keys, baseline_runs});
     Figures floor;
