@@ -9,8 +9,11 @@
 
 int main() {
   // A reader of the output that goes away makes the next write fail, which ends the game like
-  // the end of its input, instead of killing the program mid-frame.
+  // the end of its input, instead of killing the program mid-frame. (Windows has no SIGPIPE: a
+  // write to a pipe without a reader fails there anyway.)
+#ifdef SIGPIPE
   std::signal(SIGPIPE, SIG_IGN);
+#endif
   std::unique_ptr<fm::Console> console = fm::make_standard_console();
   fm::install_console(console.get());
   fm::reset_game_state();

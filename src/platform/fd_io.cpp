@@ -20,23 +20,6 @@ void wait_ready(int fd, short events) {
 
 }  // namespace
 
-int Fd_Reader::get() {
-  const int c = peek_at(0);
-  if (c >= 0) ++next_;
-  return c;
-}
-
-int Fd_Reader::peek_at(std::size_t ahead) {
-  while (buffered() <= ahead) {
-    if (!fill()) return -1;
-  }
-  return static_cast<unsigned char>(buffer_[next_ + ahead]);
-}
-
-void Fd_Reader::skip(std::size_t count) {
-  next_ += count < buffered() ? count : buffered();
-}
-
 bool Fd_Reader::fill() {
   if (ended_) return false;
   if (next_ == buffer_.size()) {

@@ -5,12 +5,14 @@
 #include <optional>
 
 #include "core/io.h"
+#include "save/line_ends.h"
 #include "save/replace_file.h"
 
 namespace fm {
 
 bool save_game(const std::string& folder, File_Ops& ops) {
-  if (replace_file(folder, std::string(Save_File_Name), save_text(Game), ops)) return true;
+  const std::string text = with_line_ends(save_text(Game), Native_Line_End);
+  if (replace_file(folder, std::string(Save_File_Name), text, ops)) return true;
   print("The game could not be saved.", "\n");
   return false;
 }

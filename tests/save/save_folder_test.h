@@ -10,6 +10,7 @@
 #include <string>
 
 #include "support/game_test.h"
+#include "support/temp_folder.h"
 
 namespace fm::testing {
 
@@ -18,9 +19,8 @@ class Save_Folder_Test : public Game_Test {
   void SetUp() override {
     Game_Test::SetUp();
     previous_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "farrowmede-save-XXXXXX");
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    folder_ = make_unique_folder("farrowmede-save");
+    ASSERT_FALSE(folder_.empty());
     std::filesystem::current_path(folder_);
   }
   void TearDown() override {
