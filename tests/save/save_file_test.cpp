@@ -9,6 +9,7 @@
 
 #include "core/player_name.h"
 #include "sample_games.h"
+#include "save/line_ends.h"
 #include "save/replace_file.h"
 #include "save/save_file.h"
 #include "save_folder_test.h"
@@ -22,10 +23,15 @@ constexpr std::string_view Failure_Message = "The game could not be saved.\n";
 
 class Save_File_Test : public testing::Save_Folder_Test {};
 
+// What "Save.txt" holds after saving `state`: the save text with this platform's line ends.
+std::string file_text(const Game_State& state) {
+  return with_line_ends(save_text(state), Native_Line_End);
+}
+
 TEST_F(Save_File_Test, SaveCreatesAMissingFile) {
   Game = distinct_game("Newcomer");
   Save();
-  EXPECT_EQ(read_file("Save.txt"), save_text(Game));
+  EXPECT_EQ(read_file("Save.txt"), file_text(Game));
   EXPECT_EQ(folder_names(), std::set<std::string>{"Save.txt"});
   EXPECT_EQ(con.output(), "");
 }
@@ -38,7 +44,7 @@ TEST_F(Save_File_Test, SaveReplacesTheWholeFile) {
   Game = Game_State{};
   Game.Player_Name = Clean_Name("Bob");
   Save();
-  EXPECT_EQ(read_file("Save.txt"), save_text(Game));
+  EXPECT_EQ(read_file("Save.txt"), file_text(Game));
   EXPECT_EQ(folder_names(), std::set<std::string>{"Save.txt"});
 }
 
@@ -181,7 +187,7 @@ TEST_F(Save_File_Test, SavesInTheOrderThatSurvivesACrash) {
       "create Save.txt.tmp",          "write",      "sync", "close",
       "rename Save.txt.tmp Save.txt", "sync folder"};
   EXPECT_EQ(ops.calls, expected);
-  EXPECT_EQ(read_file("Save.txt"), save_text(Game));
+  EXPECT_EQ(read_file("Save.txt"), file_text(Game));
   EXPECT_EQ(con.output(), "");
 }
 
@@ -202,7 +208,7 @@ TEST_F(Save_File_Test, GoesOnAfterAShortWrite) {
   } ops;
   Game = distinct_game();
   EXPECT_TRUE(save_game(".", ops));
-  EXPECT_EQ(read_file("Save.txt"), save_text(Game));
+  EXPECT_EQ(read_file("Save.txt"), file_text(Game));
 }
 
 struct Failure_Case {
@@ -256,7 +262,7 @@ TEST_F(Save_File_Test, FailedFolderSyncIsReported) {
   Failing_File_Ops ops(Step::Sync_Folder);
   EXPECT_FALSE(save_game(".", ops));
   EXPECT_EQ(con.output(), Failure_Message);
-  EXPECT_EQ(read_file("Save.txt"), save_text(Game));
+  EXPECT_EQ(read_file("Save.txt"), file_text(Game));
   EXPECT_EQ(folder_names(), std::set<std::string>{"Save.txt"});
 }
 
@@ -265,7 +271,7 @@ TEST_F(Save_File_Test, SaveOverwritesATemporaryFileLeftByACrash) {
   write_file(temporary_name("Save.txt"), std::string(10000, 'x'));
   Game = distinct_game();
   Save();
-  EXPECT_EQ(read_file("Save.txt"), save_text(Game));
+  EXPECT_EQ(read_file("Save.txt"), file_text(Game));
   EXPECT_EQ(folder_names(), std::set<std::string>{"Save.txt"});
 }
 
