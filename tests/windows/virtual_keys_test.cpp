@@ -40,6 +40,42 @@ struct Fake_Keyboard {
   }
 };
 
+// A keyboard that answers as GetAsyncKeyState does: the top bit while a key is down, the lowest
+// bit when it was pressed since the previous query of that key, which the query clears.
+struct Modelled_Keyboard {
+  std::set<int> down;
+  std::set<int> pressed_since;
+  void press_and_release(int code) { pressed_since.insert(code); }
+  Key_State_Query query() {
+    return [this](int code) {
+      std::uint16_t answer = down.count(code) != 0 ? 0x8000 : 0;
+      if (pressed_since.erase(code) != 0) answer |= 1;
+      return static_cast<std::int16_t>(answer);
+    };
+  }
+};
+
+// Keys typed into an answer before the wait (a name with Q, W and E in it, a Tab) do not count
+// as pressed in the pass after the wait; keys pressed or held during the wait do.
+TEST(Key_Poll, OnlyKeysPressedSinceTheWaitBeganCount) {
+  Modelled_Keyboard keyboard;
+  Key_Poll poll(keyboard.query());
+  for (const int code : {0x51, 0x57, 0x45, 0x09}) keyboard.press_and_release(code);
+  poll.wait_begins();
+  keyboard.press_and_release(0x28);  // Down, tapped during the wait
+  keyboard.down.insert(0x27);        // Right, held through it
+  poll.wait_ended_by(0x28);
+  for (int k = 0; k < Key_Count; ++k) {
+    const Key key = static_cast<Key>(k);
+    EXPECT_EQ(poll.was_pressed(key), key == Key::Down || key == Key::Right) << k;
+  }
+  // The next wait starts afresh: the tap is forgotten, the held key still counts.
+  poll.wait_begins();
+  poll.wait_ended_by(0x20);
+  EXPECT_FALSE(poll.was_pressed(Key::Down));
+  EXPECT_TRUE(poll.was_pressed(Key::Right));
+}
+
 struct Answer_Case {
   const char* label;
   std::int16_t answer;

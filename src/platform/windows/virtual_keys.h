@@ -81,6 +81,13 @@ class Key_Poll {
  public:
   explicit Key_Poll(Key_State_Query query) : query_(std::move(query)) {}
 
+  // A key wait begins: the keyboard is asked about the nine keys once and the answers dropped,
+  // so "pressed since the last query" means since the wait began. Otherwise a Q, W, E or Tab
+  // typed into an answer (a name such as "Qwen") would count as pressed after the next wait.
+  void wait_begins() {
+    waited_ = 0;
+    for (const Virtual_Key& row : Virtual_Keys) query_(row.code);
+  }
   // The virtual-key code of the key press that ended the wait.
   void wait_ended_by(std::uint16_t code) { waited_ = code; }
   bool was_pressed(Key key) const {

@@ -86,6 +86,7 @@ std::string Windows_Console::read_word() {
 void Windows_Console::wait_for_key() {
   flush();
   guard_.set_input_mode(key_wait_input_mode(guard_.saved_input_mode()));
+  keys_.wait_begins();
   // ReadConsoleInputW blocks until the console has an input event; key releases, mouse and
   // window events and lone modifier keys are passed over.
   for (;;) {
