@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/frame_layout.h"
 #include "platform/wall_clock.h"
 
 namespace fm {
@@ -26,6 +27,16 @@ void clear_with_console_api(HANDLE out) {
   FillConsoleOutputCharacterW(out, L' ', cells, origin, &done);
   FillConsoleOutputAttribute(out, info.wAttributes, cells, origin, &done);
   SetConsoleCursorPosition(out, origin);
+}
+
+// The visible part of the console's screen buffer, in which a frame is drawn.
+Screen_Size window_size(HANDLE out) {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (GetConsoleScreenBufferInfo(out, &info) == 0) return {};
+  const int rows = info.srWindow.Bottom - info.srWindow.Top + 1;
+  const int columns = info.srWindow.Right - info.srWindow.Left + 1;
+  if (rows <= 0 || columns <= 0) return {};
+  return Screen_Size{rows, columns};
 }
 
 // Writes all of `text` (UTF-8) to the console; false when the console can no longer be written.
@@ -63,7 +74,15 @@ Windows_Console::~Windows_Console() {
 
 void Windows_Console::clear_screen() {
   if (clear_ == Clear_Method::Escape_Codes) {
-    out_.append(Clear_Sequence);
+    if (!cleared_before_) {
+      cleared_before_ = true;
+      out_.append(Clear_Sequence);
+      return;
+    }
+    // Text not yet sent would be wiped by this clear before anyone could see it.
+    if (frame_open_) out_.resize(frame_start_);
+    frame_open_ = true;
+    frame_start_ = out_.size();
     return;
   }
   // The console API acts at once, so what was written before the clear goes first.
@@ -112,6 +131,12 @@ void Windows_Console::sleep_until(std::int64_t target) {
 }
 
 void Windows_Console::flush() {
+  if (frame_open_) {
+    std::string chunk = out_.substr(0, frame_start_);
+    chunk.append(lay_out_frame(std::string_view(out_).substr(frame_start_), window_size(output_)));
+    out_.swap(chunk);
+    frame_open_ = false;
+  }
   if (out_.empty()) return;
   const bool sent = write_console(output_, out_);
   out_.clear();

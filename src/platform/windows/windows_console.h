@@ -2,6 +2,8 @@
 // read one key press without echo and then ask the keyboard about each of the nine keys, as the
 // main loop polls them; typed answers are read in the console's line mode with echo. The screen
 // is cleared with escape codes where the console understands them, else through the console API.
+// With escape codes, a frame after the first is drawn over the last one in place (no blank flash)
+// when it fits the window, as on a POSIX terminal.
 #pragma once
 
 #include <windows.h>
@@ -45,6 +47,9 @@ class Windows_Console final : public Console {
   Key_Poll keys_;
   Clear_Method clear_ = Clear_Method::Console_Api;
   std::string out_;
+  bool frame_open_ = false;      // a clear (escape codes) is waiting to be sent with its frame
+  std::size_t frame_start_ = 0;  // where that frame's text starts in out_
+  bool cleared_before_ = false;  // the first clear blanks the whole screen, as "cls" does
 };
 
 }  // namespace fm
