@@ -4,6 +4,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "platform/key_decoder.h"
 #include "platform/text_input.h"
 
 namespace fm::bench {
@@ -22,21 +23,6 @@ class Cin_Source final : public Byte_Source {
     return c == std::char_traits<char>::eof() ? -1 : c;
   }
 };
-
-std::optional<Key> arrow(int c) {
-  switch (c) {
-    case 'A':
-      return Key::Up;
-    case 'B':
-      return Key::Down;
-    case 'C':
-      return Key::Right;
-    case 'D':
-      return Key::Left;
-    default:
-      return std::nullopt;
-  }
-}
 
 }  // namespace
 
@@ -71,39 +57,19 @@ void Literal_Console::wait_for_key() {
   int c = in.get();
   while (c == '\r' || c == '\n' || c == ' ') c = in.get();
   if (c < 0) throw End_Of_Input();
-  pressed_.reset();
-  switch (c) {
-    case 0x1b: {
-      // Which key an ESC starts is known only from the byte after it.
-      const int next = in.peek();
-      if (next == '[' || next == 'O') {
-        in.get();
-        pressed_ = arrow(in.peek());
-        if (pressed_) {
-          in.get();
-          return;
-        }
-      }
-      pressed_ = Key::Esc;
-      return;
+  if (c != Escape_Byte) {
+    pressed_ = single_byte_key(static_cast<unsigned char>(c));
+    return;
+  }
+  // Which key an ESC starts is known only from the byte after it.
+  pressed_ = Key::Esc;
+  const int next = in.peek();
+  if (next == '[' || next == 'O') {
+    in.get();
+    if (const std::optional<Key> arrow = arrow_key(in.peek())) {
+      in.get();
+      pressed_ = arrow;
     }
-    case '\t':
-      pressed_ = Key::Tab;
-      return;
-    case 'q':
-    case 'Q':
-      pressed_ = Key::Q;
-      return;
-    case 'w':
-    case 'W':
-      pressed_ = Key::W;
-      return;
-    case 'e':
-    case 'E':
-      pressed_ = Key::E;
-      return;
-    default:
-      return;
   }
 }
 

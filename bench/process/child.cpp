@@ -43,24 +43,11 @@ Child_Usage wait_for(pid_t pid) {
 
 }  // namespace
 
-Child_Usage run_with_input_file(const std::vector<std::string>& argv, const std::string& input_file,
-                                const std::string& folder) {
-  const pid_t pid = ::fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    const int in = ::open(input_file.c_str(), O_RDONLY);
-    const int out = ::open("/dev/null", O_WRONLY);
-    if (in < 0 || out < 0) _exit(126);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    exec_in(argv, folder);
-  }
-  return wait_for(pid);
-}
+namespace {
 
-std::string output_of(const std::vector<std::string>& argv, const std::string& input_file,
-                      const std::string& folder) {
-  const std::string output_file = folder + "/output.txt";
+// Starts `argv` in `folder` with standard input from `input_file` and output to `output_file`.
+pid_t start_with_files(const std::vector<std::string>& argv, const std::string& input_file,
+                       const std::string& output_file, const std::string& folder) {
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
@@ -71,7 +58,20 @@ std::string output_of(const std::vector<std::string>& argv, const std::string& i
     ::dup2(out, 1);
     exec_in(argv, folder);
   }
-  wait_for(pid);
+  return pid;
+}
+
+}  // namespace
+
+Child_Usage run_with_input_file(const std::vector<std::string>& argv, const std::string& input_file,
+                                const std::string& folder) {
+  return wait_for(start_with_files(argv, input_file, "/dev/null", folder));
+}
+
+std::string output_of(const std::vector<std::string>& argv, const std::string& input_file,
+                      const std::string& folder) {
+  const std::string output_file = folder + "/output.txt";
+  wait_for(start_with_files(argv, input_file, output_file, folder));
   std::ifstream file(output_file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

@@ -9,8 +9,6 @@ namespace fm {
 
 namespace {
 
-constexpr std::size_t Read_Chunk = 4096;
-
 // Waits until `fd` is ready for `events`; used when a descriptor was left in non-blocking mode.
 void wait_ready(int fd, short events) {
   pollfd p{fd, events, 0};
@@ -20,26 +18,16 @@ void wait_ready(int fd, short events) {
 
 }  // namespace
 
-bool Fd_Reader::fill() {
-  if (ended_) return false;
-  if (next_ == buffer_.size()) {
-    buffer_.clear();
-    next_ = 0;
-  }
-  char chunk[Read_Chunk];
+long read_some(int fd, char* into, std::size_t size) {
   for (;;) {
-    const ssize_t got = ::read(fd_, chunk, sizeof chunk);
-    if (got > 0) {
-      buffer_.append(chunk, static_cast<std::size_t>(got));
-      return true;
-    }
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      wait_ready(fd_, POLLIN);
+    const ssize_t got = ::read(fd, into, size);
+    if (got >= 0) return static_cast<long>(got);
+    if (errno == EINTR) continue;
+    if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      wait_ready(fd, POLLIN);
       continue;
     }
-    ended_ = true;  // end of input, or an input that can no longer be read (a hung-up terminal)
-    return false;
+    return -1;  // an input that can no longer be read (a hung-up terminal)
   }
 }
 

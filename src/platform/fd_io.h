@@ -25,7 +25,7 @@ class Fd_Reader final : public Byte_Source {
   std::size_t buffered() const { return buffer_.size() - next_; }
 
  private:
-  // One read(2) into the buffer. False once the input has ended (or failed): the end is kept, so
+  // One read into the buffer. False once the input has ended (or failed): the end is kept, so
   // a closed input is never read again.
   bool fill();
 
@@ -34,6 +34,10 @@ class Fd_Reader final : public Byte_Source {
   std::size_t next_ = 0;
   bool ended_ = false;
 };
+
+// One read of up to `size` bytes from `fd`, waiting for them if need be: how many were read, 0 at
+// the end of input, -1 when the input can no longer be read. Each platform has its own.
+long read_some(int fd, char* into, std::size_t size);
 
 // Writes all of `data` to `fd` (retrying partial and interrupted writes). False when the output
 // can no longer be written.

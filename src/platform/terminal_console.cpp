@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <chrono>
 
-#include "platform/frame_layout.h"
 #include "platform/text_input.h"
 #include "platform/wall_clock.h"
 
@@ -55,12 +54,9 @@ Terminal_Console::~Terminal_Console() {
 }
 
 void Terminal_Console::clear_screen() {
-  if (frame_open_ || guard_.on_alternate_screen()) {
-    // Text not yet sent would be wiped by this clear before anyone could see it.
-    out_.resize(frame_open_ ? frame_start_ : 0);
-  }
-  frame_open_ = true;
-  frame_start_ = out_.size();
+  // Before the first frame, unsent text is bound for the normal screen, which the alternate screen
+  // leaves as it was; after it, the clear would wipe that text.
+  frames_.start_frame(guard_.on_alternate_screen());
 }
 
 std::int32_t Terminal_Console::read_number() {
@@ -132,20 +128,13 @@ void Terminal_Console::sleep_until(std::int64_t target) {
 }
 
 void Terminal_Console::flush() {
-  if (out_.empty() && !frame_open_) return;
-  std::string chunk;
-  if (frame_open_) {
-    chunk.assign(out_, 0, frame_start_);
-    if (!guard_.on_alternate_screen()) {
-      guard_.entering_alternate_screen();  // the undo is registered before the screen changes
-      chunk.append(Terminal_Guard::Enter_Alternate_Screen);
-    }
-    chunk.append(lay_out_frame(std::string_view(out_).substr(frame_start_), screen_size(out_fd_)));
-    frame_open_ = false;
-  } else {
-    chunk.swap(out_);
+  if (frames_.empty()) return;
+  std::string_view before_frame;
+  if (frames_.frame_open() && !guard_.on_alternate_screen()) {
+    guard_.entering_alternate_screen();  // the undo is registered before the screen changes
+    before_frame = Terminal_Guard::Enter_Alternate_Screen;
   }
-  out_.clear();
+  const std::string chunk = frames_.take([this] { return screen_size(out_fd_); }, before_frame);
   if (!write_all(out_fd_, chunk)) throw End_Of_Input();
 }
 

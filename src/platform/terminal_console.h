@@ -9,6 +9,7 @@
 
 #include "platform/console.h"
 #include "platform/fd_io.h"
+#include "platform/frame_buffer.h"
 #include "platform/key_decoder.h"
 #include "platform/terminal_guard.h"
 
@@ -25,7 +26,7 @@ class Terminal_Console final : public Console {
   Terminal_Console& operator=(const Terminal_Console&) = delete;
 
   void clear_screen() override;
-  void write(std::string_view text) override { out_.append(text); }
+  void write(std::string_view text) override { frames_.write(text); }
   std::int32_t read_number() override;
   std::string read_word() override;
   void wait_for_key() override;
@@ -45,11 +46,7 @@ class Terminal_Console final : public Console {
   Fd_Reader typed_;  // what the player typed in line mode; the rest of a line stays here
   Key_Decoder decoder_;
   bool input_ended_ = false;
-  std::string out_;
-  // Where the text of the current frame starts in out_, while a frame drawn since the last screen
-  // clear has not been sent yet.
-  std::size_t frame_start_ = 0;
-  bool frame_open_ = false;
+  Frame_Buffer frames_;
   std::array<bool, Key_Count> pressed_{};
 };
 

@@ -11,24 +11,12 @@
 namespace fm {
 
 namespace {
-constexpr unsigned Read_Chunk = 4096;
 constexpr std::size_t Write_Chunk = 1 << 16;
 }  // namespace
 
-bool Fd_Reader::fill() {
-  if (ended_) return false;
-  if (next_ == buffer_.size()) {
-    buffer_.clear();
-    next_ = 0;
-  }
-  char chunk[Read_Chunk];
-  const int got = ::_read(fd_, chunk, Read_Chunk);
-  if (got <= 0) {
-    ended_ = true;  // end of input (a closed pipe reads as the end too), or a failed read
-    return false;
-  }
-  buffer_.append(chunk, static_cast<std::size_t>(got));
-  return true;
+long read_some(int fd, char* into, std::size_t size) {
+  // A closed pipe reads as the end of input too.
+  return ::_read(fd, into, static_cast<unsigned>(size < UINT_MAX ? size : UINT_MAX));
 }
 
 bool write_all(int fd, std::string_view data) {

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "platform/frame_layout.h"
 #include "platform/wall_clock.h"
 
 namespace fm {
@@ -69,20 +68,18 @@ Windows_Console::Windows_Console(HANDLE in, HANDLE out)
 }
 
 Windows_Console::~Windows_Console() {
-  if (!out_.empty()) write_console(output_, out_);
+  if (!frames_.empty())
+    write_console(output_, frames_.take([this] { return window_size(output_); }));
 }
 
 void Windows_Console::clear_screen() {
   if (clear_ == Clear_Method::Escape_Codes) {
     if (!cleared_before_) {
       cleared_before_ = true;
-      out_.append(Clear_Sequence);
+      frames_.write(Clear_Sequence);
       return;
     }
-    // Text not yet sent would be wiped by this clear before anyone could see it.
-    if (frame_open_) out_.resize(frame_start_);
-    frame_open_ = true;
-    frame_start_ = out_.size();
+    frames_.start_frame(false);
     return;
   }
   // The console API acts at once, so what was written before the clear goes first.
@@ -131,16 +128,9 @@ void Windows_Console::sleep_until(std::int64_t target) {
 }
 
 void Windows_Console::flush() {
-  if (frame_open_) {
-    std::string chunk = out_.substr(0, frame_start_);
-    chunk.append(lay_out_frame(std::string_view(out_).substr(frame_start_), window_size(output_)));
-    out_.swap(chunk);
-    frame_open_ = false;
-  }
-  if (out_.empty()) return;
-  const bool sent = write_console(output_, out_);
-  out_.clear();
-  if (!sent) throw End_Of_Input();  // the console window is gone
+  if (frames_.empty()) return;
+  const std::string chunk = frames_.take([this] { return window_size(output_); });
+  if (!write_console(output_, chunk)) throw End_Of_Input();  // the console window is gone
 }
 
 }  // namespace fm

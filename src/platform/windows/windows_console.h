@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/console.h"
+#include "platform/frame_buffer.h"
 #include "platform/windows/console_line_reader.h"
 #include "platform/windows/console_mode_guard.h"
 #include "platform/windows/console_modes.h"
@@ -29,7 +30,7 @@ class Windows_Console final : public Console {
   Windows_Console& operator=(const Windows_Console&) = delete;
 
   void clear_screen() override;
-  void write(std::string_view text) override { out_.append(text); }
+  void write(std::string_view text) override { frames_.write(text); }
   std::int32_t read_number() override;
   std::string read_word() override;
   void wait_for_key() override;
@@ -46,9 +47,7 @@ class Windows_Console final : public Console {
   Console_Line_Reader typed_;
   Key_Poll keys_;
   Clear_Method clear_ = Clear_Method::Console_Api;
-  std::string out_;
-  bool frame_open_ = false;      // a clear (escape codes) is waiting to be sent with its frame
-  std::size_t frame_start_ = 0;  // where that frame's text starts in out_
+  Frame_Buffer frames_;
   bool cleared_before_ = false;  // the first clear blanks the whole screen, as "cls" does
 };
 
